@@ -1,0 +1,64 @@
+#include "table/alias_table.h"
+
+#include <cstring>
+#include <iterator>
+#include <new>
+
+#include "driver/report_error.h"
+#include "table/split_tokens.h"
+
+void CAliasTable::RemoveAll() {
+  m_names.clear();
+  m_memberLists.clear();
+}
+
+int CAliasTable::Load(const char* path) {
+  RemoveAll();
+  if (!ReadText(path)) return 0;
+  return ParseText(path);
+}
+
+int CAliasTable::LoadBytes(std::string_view oldFile, const char* path) {
+  RemoveAll();
+  if (!ReadTextBytes(oldFile)) return 0;
+  return ParseText(path);
+}
+
+std::string_view CAliasTable::NormalisedText() const {
+  return {m_text, std::strlen(m_text)};
+}
+
+// Lines are cut in place; a zero byte ends the text, also inside a line, so
+// nothing past the normalised text is ever read.
+int CAliasTable::ParseText(const char* path) {
+  CStringArray tokens;
+  char* line = m_text;
+  while (line != nullptr && *line != '\0') {
+    char* lineFeed = std::strchr(line, '\n');
+    char* next = nullptr;
+    if (lineFeed != nullptr) {
+      *lineFeed = '\0';
+      next = lineFeed + 1;
+    }
+    const std::string_view text(line);
+    if (text.find(':') == std::string_view::npos) {
+      ReportError("<:> missing:\n\n%s\n(%s)\n", line, path);
+      return 0;
+    }
+    if (SplitTokens(tokens, text, ":,") < 2) {
+      ReportError("format error at:\n\n%s\n\n", line);
+      return 0;
+    }
+    m_names.push_back(std::move(tokens[0]));
+    std::unique_ptr<CStringArray> members(new (std::nothrow) CStringArray);
+    if (!members) {
+      ReportError("not enough memory");
+      return 0;
+    }
+    members->assign(std::make_move_iterator(tokens.begin() + 1),
+                    std::make_move_iterator(tokens.end()));
+    m_memberLists.push_back(std::move(members));
+    line = next;
+  }
+  return 1;
+}
