@@ -37,8 +37,11 @@ set(CPACK_PACKAGE_NAME aliasconv)
 set(CPACK_PACKAGE_VENDOR "aliasconv maintainers")
 set(CPACK_PACKAGE_CONTACT "aliasconv maintainers <maintainers@users.noreply.c-seed-407cdd08.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "convert mail alias files to the new fixed-column format")
-set(CPACK_PACKAGE_DESCRIPTION
-    "aliasconv reads a mail alias file in the older text format (comments, escapes, continuation lines) and, only if the whole file is accepted, writes the same aliases in the newer fixed-column format with CR LF line ends. Comments are not carried over.")
+set(CPACK_PACKAGE_DESCRIPTION "\
+aliasconv reads a mail alias file in the older text format (comments,
+escapes, continuation lines) and, only if the whole file is accepted, writes
+the same aliases in the newer fixed-column format with CR LF line ends.
+Comments are not carried over.")
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
