@@ -13,6 +13,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -25,8 +26,8 @@ constexpr std::string_view kMarkerEnd = " -->";
 constexpr std::string_view kFence = "```";
 
 struct Example {
-  int line = 0;        // of the marker, counted from 1
-  std::string file;    // NAME/FILE as the marker gives it
+  int line = 0;                      // of the marker, counted from 1
+  std::string file;                  // NAME/FILE as the marker gives it
   std::optional<std::string> shown;  // the block's lines; none when no block follows
 };
 
