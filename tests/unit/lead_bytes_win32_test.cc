@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "code_page.h"
 #include "common/lead_bytes.h"
