@@ -19,6 +19,11 @@ set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine)
 set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
 set(wine_tests wine_prefix wine_stop)
 
+# The program must run with no DLL beside it: it may import system DLLs only.
+add_test(NAME imports_system_dlls_only COMMAND sh -c
+  "\"$0\" -p \"$1\" | sed -n 's/^[[:space:]]*DLL Name: //p' | tee /dev/stderr | grep -viqE '^(kernel32|msvcrt|user32|advapi32|ws2_32|ucrtbase|api-ms-win-[a-z0-9-]+)\\.dll$' && exit 1 || exit 0"
+  ${CMAKE_OBJDUMP} $<TARGET_FILE:aliasconv>)
+
 add_test(NAME unit COMMAND aliasconv_tests)
 add_test(NAME oom COMMAND aliasconv_oom_tests)
 list(APPEND wine_tests unit oom)
