@@ -142,7 +142,8 @@ std::vector<CaseRun> CaseRuns() {
       std::istringstream words(line);
       std::string locale;
       std::string mark;
-      if (words >> locale) runs.push_back({name, locale, true, words >> mark && mark == "posix-only"});
+      if (words >> locale)
+        runs.push_back({name, locale, true, words >> mark && mark == "posix-only"});
     }
   }
   std::sort(runs.begin(), runs.end(), [](const CaseRun& a, const CaseRun& b) {
@@ -206,7 +207,8 @@ TEST_P(EndToEnd, Case) {
   EXPECT_EQ(ReadFile(work / "stderr.out"), stderrText);
 
   const std::optional<std::string> expectedNew = Expected(caseDir, run, "new");
-  EXPECT_EQ(ReadFile(work / "new.txt"), expectedNew ? expectedNew : ReadFile(caseDir / "new.before"))
+  EXPECT_EQ(ReadFile(work / "new.txt"),
+            expectedNew ? expectedNew : ReadFile(caseDir / "new.before"))
       << "new.txt";
   const std::optional<std::string> expectedOld = Expected(caseDir, run, "old");
   EXPECT_EQ(ReadFile(work / "old.txt"), expectedOld ? expectedOld : ReadFile(caseDir / "old"))
