@@ -12,7 +12,7 @@ set(wine_environment
 # and keep the server up between tests (it ends 5 s after the last test).
 # Wine's own processes outlive a test: they must not hold its output open.
 add_test(NAME wine_prefix COMMAND sh -c
-  "exec </dev/null >/dev/null 2>&1; \"$0\" --wait && \"$0\" --persistent=5 && \"$1\" wineboot --init"
+  "exec </dev/null >/dev/null 2>&1; mkdir -p \"$WINEPREFIX\" && \"$0\" --wait && \"$0\" --persistent=5 && \"$1\" wineboot --init"
   ${wine_dir}/wineserver ${ALIASCONV_WINE})
 add_test(NAME wine_stop COMMAND ${wine_dir}/wineserver --wait)
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine)
