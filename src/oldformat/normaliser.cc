@@ -17,15 +17,17 @@ bool IsDelimiter(char b) { return b == kComma || b == kColon; }
 }  // namespace
 
 TextNormaliser::TextNormaliser(char* area, std::size_t size, const LeadByteSet& leads)
-    : m_area(area), m_limit(size - 1), m_leads(leads) {}
+    : m_area(area),
+      m_limit(size - 1),
+      m_leads(leads),
+      m_canSkipDropped(!leads.Contains(kBlank) && !leads.Contains(kTab) &&
+                       !leads.Contains(kLineFeed)) {}
 
 bool TextNormaliser::Feed(std::string_view bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {
-    if (m_comment) {
-      i += SkipComment(bytes.substr(i));
-      if (i == bytes.size()) break;
-    }
+    i += m_comment ? SkipComment(bytes.substr(i)) : SkipDropped(bytes.substr(i));
+    if (i == bytes.size()) break;
     if (!Step(bytes[i])) return false;
     ++i;
   }
@@ -38,6 +40,21 @@ std::size_t TextNormaliser::SkipComment(std::string_view bytes) {
   return lineFeed == nullptr ? bytes.size()
                              : static_cast<std::size_t>(static_cast<const char*>(lineFeed) -
                                                         bytes.data());
+}
+
+// A large old file is mostly blanks and empty lines between comments: pass
+// over what the rules would drop without a trace, a byte at a time but without
+// going through every rule. A line feed qualifies only while it would be
+// dropped and the capacity check would pass.
+std::size_t TextNormaliser::SkipDropped(std::string_view bytes) const {
+  if (!m_canSkipDropped || m_escape || m_secondByte) return 0;
+  const bool lineFeedDrops = DropsLineFeed() && !Full();
+  std::size_t i = 0;
+  for (; i < bytes.size(); ++i) {
+    const char b = bytes[i];
+    if (b != kBlank && b != kTab && (b != kLineFeed || !lineFeedDrops)) break;
+  }
+  return i;
 }
 
 // One byte through the rules, first match wins; the order is the format.
