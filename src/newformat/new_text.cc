@@ -1,5 +1,7 @@
 // The new format's layout: a first line per alias, a continuation line for
 // every further member, each ended by CR LF.
+#include <algorithm>
+
 #include "table/alias_table.h"
 
 namespace {
@@ -12,19 +14,32 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 std::string CAliasTable::NewFormatText() const {
   std::string text;
+  text.reserve(NewFormatSize());
   for (std::size_t alias = 0; alias < m_names.size(); ++alias) {
     const CStringArray& members = *m_memberLists[alias];
-    const std::string name = Quote(m_names[alias]);
-    text += name;
-    if (name.size() < kNameWidth) text.append(kNameWidth - name.size(), ' ');
+    const std::size_t nameStart = text.size();
+    AppendQuoted(text, m_names[alias]);
+    const std::size_t nameSize = text.size() - nameStart;
+    if (nameSize < kNameWidth) text.append(kNameWidth - nameSize, ' ');
     text += ':';
-    text += Quote(members[0]);
+    AppendQuoted(text, members[0]);
     text += kLineEnd;
     for (std::size_t m = 1; m < members.size(); ++m) {
       text += kContinuation;
-      text += Quote(members[m]);
+      AppendQuoted(text, members[m]);
       text += kLineEnd;
     }
   }
   return text;
+}
+
+std::size_t CAliasTable::NewFormatSize() const {
+  std::size_t size = 0;
+  for (std::size_t alias = 0; alias < m_names.size(); ++alias) {
+    const CStringArray& members = *m_memberLists[alias];
+    size += std::max(QuotedSize(m_names[alias]), kNameWidth) + 1 + kLineEnd.size();
+    for (std::size_t m = 0; m < members.size(); ++m) size += QuotedSize(members[m]);
+    size += (members.size() - 1) * (kContinuation.size() + kLineEnd.size());
+  }
+  return size;
 }

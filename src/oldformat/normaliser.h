@@ -30,7 +30,7 @@ class TextNormaliser {
   bool Full() const { return m_count >= m_limit; }
   bool DropsLineFeed() const;
   std::size_t SkipComment(std::string_view bytes);
-  std::size_t SkipDropped(std::string_view bytes) const;
+  std::size_t SkipDropped(std::string_view bytes);
 
   char* m_area;
   std::size_t m_limit;

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr std::size_t kBlockSize = 64 * 1024;
-
 // fopen succeeds on a directory on POSIX; reading it would then fail.
 std::FILE* OpenOldFile(const char* path) {
   std::error_code error;
@@ -31,7 +29,7 @@ int CAliasTable::ReadText(const char* path) {
   }
   TextNormaliser normaliser(m_text, kTextSize, LeadBytes());
   TextModeInput input(normaliser);
-  std::array<char, kBlockSize> block;
+  std::array<char, kReadBlockSize> block;
   bool fits = true;
   while (fits && !input.Ended()) {
     const std::size_t got = std::fread(block.data(), 1, block.size(), file);

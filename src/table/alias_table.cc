@@ -1,7 +1,6 @@
 #include "table/alias_table.h"
 
 #include <cstring>
-#include <iterator>
 #include <new>
 
 #include "driver/report_error.h"
@@ -49,14 +48,13 @@ int CAliasTable::ParseText(const char* path) {
       ReportError("format error at:\n\n%s\n\n", line);
       return 0;
     }
-    m_names.push_back(std::move(tokens[0]));
+    m_names.push_back(tokens[0]);
     std::unique_ptr<CStringArray> members(new (std::nothrow) CStringArray);
     if (!members) {
       ReportError("not enough memory");
       return 0;
     }
-    members->assign(std::make_move_iterator(tokens.begin() + 1),
-                    std::make_move_iterator(tokens.end()));
+    members->AppendFrom(tokens, 1);
     m_memberLists.push_back(std::move(members));
     line = next;
   }

@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Times the whole program against the floor a user would compare it with, all
+# in one hyperfine run, and prints the median ratios:
+#   a small realistic file (50 aliases)      against cp of the same file;
+#   each pathological text of 31,999 bytes   against the small file;
+#   a 256 MiB file of comments and blanks    against wc -l of the same file.
+#
+# usage: bench/compare.sh [RUNS [WARMUP]]     (defaults: 100 runs, 10 warm-ups)
+# Environment: ALIASCONV (default build/aliasconv), BENCH_WORK (a folder for
+# the 300 MB of inputs; default a fresh one under /tmp), RESULTS (a folder
+# that keeps hyperfine's CSV and JSON).
+# Needs hyperfine; builds the input generator with the bench preset if needed.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+program=${ALIASCONV:-$root/build/aliasconv}
+make_input=$root/build-bench/bench/aliasconv_make_input
+runs=${1:-100}
+warmup=${2:-10}
+full_text=31999
+big_file=$((256 * 1024 * 1024))
+shapes=(one-line many-aliases escaped-tokens continued cp932)
+
+command -v hyperfine >/dev/null || { echo "hyperfine is needed (Debian: hyperfine)" >&2; exit 1; }
+[[ -x $program ]] || { echo "no program at $program: build it first" >&2; exit 1; }
+if [[ ! -x $make_input ]]; then
+  (cd "$root" && cmake --preset bench >/dev/null &&
+    cmake --build build-bench --target aliasconv_make_input -j2 >/dev/null)
+fi
+
+if [[ -n ${BENCH_WORK:-} ]]; then
+  work=$BENCH_WORK
+  mkdir -p "$work"
+else
+  work=$(mktemp -d /tmp/aliasconv-bench.XXXXXX)
+  trap 'rm -rf "$work"' EXIT
+fi
+
+"$make_input" small 0 "$work/small.old"
+for shape in "${shapes[@]}"; do "$make_input" "$shape" "$full_text" "$work/$shape.old"; done
+"$make_input" comments "$big_file" "$work/comments.old"
+
+# The two-byte text needs a Shift_JIS locale to be read as two-byte text; the
+# whole run uses it, since the other inputs are plain ASCII.
+if localedef -c -i ja_JP -f SHIFT_JIS "$work/locale/ja_JP.SJIS" >/dev/null 2>&1; then
+  export LOCPATH=$work/locale LC_ALL=ja_JP.SJIS
+  locale_note="LC_ALL=ja_JP.SJIS (made with localedef)"
+else
+  locale_note="${LC_ALL:-${LANG:-C}}: no Shift_JIS locale could be made, cp932 is read as one-byte text"
+fi
+
+for input in small "${shapes[@]}" comments; do
+  if ! "$program" "$work/$input.old" "$work/$input.new"; then
+    echo "aliasconv failed on $input" >&2
+    exit 1
+  fi
+done
+cat "$work/comments.old" >/dev/null  # into the page cache before either reads it
+
+names=(cp-small aliasconv-small)
+commands=("cp $work/small.old $work/cp.out" "$program $work/small.old $work/small.new")
+for shape in "${shapes[@]}"; do
+  names+=("aliasconv-$shape")
+  commands+=("$program $work/$shape.old $work/$shape.new")
+done
+names+=(wc-l-comments aliasconv-comments)
+commands+=("wc -l $work/comments.old" "$program $work/comments.old $work/comments.new")
+
+args=(-N --warmup "$warmup" --runs "$runs" --style basic
+  --export-csv "$work/times.csv" --export-json "$work/times.json")
+for i in "${!names[@]}"; do args+=(--command-name "${names[$i]}" "${commands[$i]}"); done
+
+echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(nproc) cores;" \
+  "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "program: $program ($(stat -c %s "$program") bytes); locale: $locale_note"
+echo "inputs: small $(stat -c %s "$work/small.old") bytes; texts of $full_text normalised bytes;" \
+  "comments $(stat -c %s "$work/comments.old") bytes"
+hyperfine "${args[@]}" >"$work/hyperfine.log" 2>&1 || { cat "$work/hyperfine.log" >&2; exit 1; }
+echo "load after: $(cut -d' ' -f1-3 /proc/loadavg); $runs runs each after $warmup warm-ups"
+echo
+
+awk -F, -v shapes="${shapes[*]}" '
+  NR > 1 { median[$1] = $4 }
+  function line(what, time, base, basename, limit,   r) {
+    r = median[time] / median[base]
+    printf "%-28s %9.3f ms  %-18s %9.3f ms  ratio %5.2f  limit %4.2f  %s\n", what, \
+      median[time] * 1000, basename, median[base] * 1000, r, limit, (r <= limit ? "ok" : "OVER")
+    if (r > limit) failed = 1
+  }
+  END {
+    line("small file", "aliasconv-small", "cp-small", "cp", 1.0)
+    n = split(shapes, s, " ")
+    for (i = 1; i <= n; ++i) line(s[i] " 31,999", "aliasconv-" s[i], "aliasconv-small", "small file", 2.0)
+    line("comments 256 MiB", "aliasconv-comments", "wc-l-comments", "wc -l", 2.0)
+    exit failed
+  }' "$work/times.csv" && verdict=0 || verdict=1
+
+if [[ -x /usr/bin/time ]]; then
+  small_kib=$(/usr/bin/time -f %M "$program" "$work/small.old" "$work/small.new" 2>&1)
+  big_kib=$(/usr/bin/time -f %M "$program" "$work/comments.old" "$work/comments.new" 2>&1)
+  echo
+  echo "peak memory: small file $small_kib KiB, comments 256 MiB $big_kib KiB" \
+    "(difference $((big_kib - small_kib)) KiB; the read buffer is 64 KiB)"
+fi
+
+if [[ -n ${RESULTS:-} ]]; then
+  mkdir -p "$RESULTS"
+  cp "$work/times.csv" "$work/times.json" "$work/hyperfine.log" "$RESULTS/"
+fi
+exit "$verdict"
