@@ -16,7 +16,10 @@ namespace {
 std::FILE* OpenOldFile(const char* path) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return nullptr;
-  return std::fopen(path, "rb");
+  std::FILE* file = std::fopen(path, "rb");
+  // Blocks are read whole into our own buffer: a stream buffer would only be copied through.
+  if (file != nullptr) std::setvbuf(file, nullptr, _IONBF, 0);
+  return file;
 }
 
 }  // namespace

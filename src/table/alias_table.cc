@@ -1,5 +1,6 @@
 #include "table/alias_table.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -30,6 +31,12 @@ std::string_view CAliasTable::NormalisedText() const {
 // Lines are cut in place; a zero byte ends the text, also inside a line, so
 // nothing past the normalised text is ever read.
 int CAliasTable::ParseText(const char* path) {
+  // Every line is at most one alias: room for all of them at once, so that
+  // the arrays do not regrow while thousands of aliases come in.
+  const std::string_view all = NormalisedText();
+  const auto lines = static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n'));
+  m_names.reserve(lines);
+  m_memberLists.reserve(lines);
   CStringArray tokens;
   char* line = m_text;
   while (line != nullptr && *line != '\0') {

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-/// All strings' bytes stand end to end in one buffer, with one end offset per
-/// string: appending never allocates per element, and a one-byte member costs
-/// five bytes instead of a string object. Element views stay valid until the
-/// array is next changed.
+/// Strings are kept in one buffer: a table of end offsets, then the bytes of
+/// every string end to end. Appending never allocates per element, and a list
+/// of a few short members fits the object itself, with no allocation at all.
+/// Element views stay valid until the array is next changed.
 class CStringArray {
  public:
   class const_iterator {
@@ -45,11 +45,11 @@ class CStringArray {
   CStringArray() = default;
   CStringArray(std::initializer_list<std::string_view> strings);
 
-  std::size_t size() const { return m_ends.size(); }
-  bool empty() const { return m_ends.empty(); }
+  std::size_t size() const { return m_count; }
+  bool empty() const { return m_count == 0; }
   std::string_view operator[](std::size_t i) const {
-    const std::size_t begin = i == 0 ? 0 : m_ends[i - 1];
-    return {m_bytes.data() + begin, m_ends[i] - begin};
+    const std::size_t begin = i == 0 ? 0 : End(i - 1);
+    return {m_store.data() + BytesStart() + begin, End(i) - begin};
   }
   const_iterator begin() const { return {this, 0}; }
   const_iterator end() const { return {this, size()}; }
@@ -60,15 +60,24 @@ class CStringArray {
   /// Appends copies of other's elements from first on, growing once.
   void AppendFrom(const CStringArray& other, std::size_t first);
 
+  /// Makes room for the offsets of `elements` strings in all.
+  void reserve(std::size_t elements) { Reserve(elements, 0); }
+
   /// Removes every element; the room stays for reuse.
   void clear();
 
-  bool operator==(const CStringArray& other) const {
-    return m_ends == other.m_ends && m_bytes == other.m_bytes;
-  }
+  bool operator==(const CStringArray& other) const;
 
  private:
-  std::string m_bytes;
-  // Every string the program keeps comes out of the 32,000-byte text area.
-  std::vector<std::uint32_t> m_ends;
+  using Offset = std::uint32_t;
+
+  std::size_t BytesStart() const { return m_endsRoom * sizeof(Offset); }
+  std::size_t End(std::size_t i) const;
+  void SetEnd(std::size_t i, std::size_t end);
+  std::size_t ByteCount() const { return m_store.size() - BytesStart(); }
+  void Reserve(std::size_t elements, std::size_t bytes);
+
+  std::string m_store;
+  Offset m_count = 0;
+  Offset m_endsRoom = 0;
 };
