@@ -18,8 +18,22 @@ constexpr std::size_t kNameWidth = 15;
 constexpr std::string_view kContinuation = "                ,";  // 16 blanks
 constexpr std::string_view kLineEnd = "\r\n";
 
+/// A set of byte values, looked up in one step.
+class ByteSet {
+ public:
+  constexpr explicit ByteSet(std::string_view bytes) {
+    for (const char b : bytes) m_in[static_cast<unsigned char>(b)] = true;
+  }
+  constexpr bool Contains(char b) const { return m_in[static_cast<unsigned char>(b)]; }
+
+ private:
+  bool m_in[256] = {};
+};
+
+inline constexpr ByteSet kSpecialSet(kSpecialBytes);
+
 template <class Out>
-void EscapeInto(Out& out, std::string_view text, std::string_view special) {
+void EscapeInto(Out& out, std::string_view text, const ByteSet& special) {
   const LeadByteSet& leads = LeadBytes();
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char b = text[i];
@@ -28,7 +42,7 @@ void EscapeInto(Out& out, std::string_view text, std::string_view special) {
       // A lone lead byte at the end is copied and ends the form.
       if (i + 1 < text.size()) out += text[++i];
     } else {
-      if (special.find(b) != std::string_view::npos) out += kBackslash;
+      if (special.Contains(b)) out += kBackslash;
       out += b;
     }
   }
@@ -40,7 +54,7 @@ void QuoteInto(Out& out, std::string_view token) {
   if (CharFind(token, kAtSign) != std::string_view::npos) {
     out += token;
   } else {
-    EscapeInto(out, token, kSpecialBytes);
+    EscapeInto(out, token, kSpecialSet);
   }
 }
 

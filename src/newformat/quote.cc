@@ -9,7 +9,7 @@ std::string CAliasTable::Quote(std::string_view token) {
 }
 
 void CAliasTable::Escape(std::string& out, std::string_view text, std::string_view special) {
-  newformat::EscapeInto(out, text, special);
+  newformat::EscapeInto(out, text, newformat::ByteSet(special));
 }
 
 // Only sizes the output ahead, so that it is built without regrowing.
@@ -20,7 +20,7 @@ std::size_t CAliasTable::QuotedSize(std::string_view token) {
   for (std::size_t i = 0; i < token.size(); ++i) {
     if (leads.Contains(token[i])) {
       ++i;
-    } else if (newformat::kSpecialBytes.find(token[i]) != std::string_view::npos) {
+    } else if (newformat::kSpecialSet.Contains(token[i])) {
       ++size;
     }
   }

@@ -46,7 +46,9 @@ int CAliasTable::ParseText(const char* path) {
       *lineFeed = '\0';
       next = lineFeed + 1;
     }
-    const std::string_view text(line);
+    // Up to the line feed, or to a zero byte that ends the text inside the line.
+    const std::string_view text(line, lineFeed != nullptr ? static_cast<std::size_t>(lineFeed - line)
+                                                          : std::strlen(line));
     if (text.find(':') == std::string_view::npos) {
       ReportError("<:> missing:\n\n%s\n(%s)\n", line, path);
       return 0;
