@@ -48,7 +48,9 @@ std::size_t TextNormaliser::SkipComment(std::string_view bytes) {
 // throughout; a bare line feed must also pass the capacity check, the one
 // that ends a comment need not.
 std::size_t TextNormaliser::SkipDropped(std::string_view bytes) {
-  if (!m_canSkipDropped || m_escape || m_secondByte) return 0;
+  if (!m_canSkipDropped || m_escape || m_secondByte || bytes.empty()) return 0;
+  const char first = bytes.front();
+  if (first != kBlank && first != kTab && first != kLineFeed && first != kNumberSign) return 0;
   const bool lineFeedDrops = DropsLineFeed();
   const bool full = Full();
   std::size_t i = 0;
