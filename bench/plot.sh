@@ -20,6 +20,11 @@ fi
 work=$(mktemp -d /tmp/aliasconv-plot.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 
+# The suite measures growth with size. Left to its defaults, glibc hands the
+# memory freed after each iteration back to the system and the next one
+# faults it in again, at some sizes and not at others; the page faults of a
+# real run are in bench/compare.sh's figures instead.
+export GLIBC_TUNABLES=glibc.malloc.trim_threshold=268435456:glibc.malloc.mmap_threshold=33554432
 # shellcheck disable=SC2086
 "$suite" --benchmark_out="$work/suite.csv" --benchmark_out_format=csv ${BENCH_ARGS:-} \
   | tee "$work/suite.txt"
