@@ -52,15 +52,17 @@ for shape in "${shapes[@]}"; do "$make_input" "$shape" "$full_text" "$work/$shap
 # localedef warns that Shift_JIS is not ASCII compatible and exits 1 for it.
 mkdir -p "$work/locale"
 localedef -c -i ja_JP -f SHIFT_JIS "$work/locale/ja_JP.SJIS" >/dev/null 2>&1 || true
+# Only the timed programs get it: this shell would not find the locale.
+run_env=()
 if [[ -f $work/locale/ja_JP.SJIS/LC_CTYPE ]]; then
-  export LOCPATH=$work/locale LC_ALL=ja_JP.SJIS
+  run_env=(env "LOCPATH=$work/locale" LC_ALL=ja_JP.SJIS)
   locale_note="LC_ALL=ja_JP.SJIS (made with localedef)"
 else
   locale_note="${LC_ALL:-${LANG:-C}}: no Shift_JIS locale could be made, cp932 is read as one-byte text"
 fi
 
 for input in small "${shapes[@]}" comments; do
-  if ! "$program" "$work/$input.old" "$work/$input.new"; then
+  if ! "${run_env[@]}" "$program" "$work/$input.old" "$work/$input.new"; then
     echo "aliasconv failed on $input" >&2
     exit 1
   fi
@@ -86,7 +88,7 @@ for ((round = 1; round <= rounds; ++round)); do
   args=(-N --warmup "$warmup" --runs "$runs_per_round" --style basic
     --export-csv "$work/round-$round.csv" --export-json "$work/round-$round.json")
   for i in "${order[@]}"; do args+=(--command-name "${names[$i]}" "${commands[$i]}"); done
-  hyperfine "${args[@]}" >>"$work/hyperfine.log" 2>&1 || { cat "$work/hyperfine.log" >&2; exit 1; }
+  "${run_env[@]}" hyperfine "${args[@]}" >>"$work/hyperfine.log" 2>&1 || { cat "$work/hyperfine.log" >&2; exit 1; }
   reversed=()
   for ((i = ${#order[@]} - 1; i >= 0; --i)); do reversed+=("${order[$i]}"); done
   order=("${reversed[@]}")
@@ -122,8 +124,8 @@ awk -F, -v shapes="${shapes[*]}" '
 # Peak resident size is counted in coarse steps here; the page faults show
 # the pages the program touched.
 if [[ -x /usr/bin/time ]]; then
-  read -r small_kib small_faults < <(/usr/bin/time -f '%M %R' "$program" "$work/small.old" "$work/small.new" 2>&1)
-  read -r big_kib big_faults < <(/usr/bin/time -f '%M %R' "$program" "$work/comments.old" "$work/comments.new" 2>&1)
+  read -r small_kib small_faults < <("${run_env[@]}" /usr/bin/time -f '%M %R' "$program" "$work/small.old" "$work/small.new" 2>&1)
+  read -r big_kib big_faults < <("${run_env[@]}" /usr/bin/time -f '%M %R' "$program" "$work/comments.old" "$work/comments.new" 2>&1)
   echo
   echo "peak memory: small file $small_kib KiB ($small_faults page faults)," \
     "comments 256 MiB $big_kib KiB ($big_faults page faults):" \
