@@ -29,11 +29,6 @@ else()
   install(FILES docs/aliasconv.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
-if(MINGW)
-  # The ZIP carries aliasconv.exe alone: no libstdc++ or libgcc DLL beside it.
-  target_link_options(aliasconv PRIVATE -static)
-endif()
-
 install(TARGETS aliasconv RUNTIME DESTINATION ${ALIASCONV_BIN_DESTINATION})
 install(FILES docs/format.md DESTINATION ${ALIASCONV_DOC_DESTINATION})
 install(FILES examples/aliases.old DESTINATION ${ALIASCONV_DOC_DESTINATION}/examples)

@@ -29,8 +29,8 @@ int Convert(const char* oldPath, const char* newPath) {
     if (!table->Load(oldPath)) return 1;
     return table->Save(newPath) ? 0 : 1;
   } catch (const std::bad_alloc&) {
-    // Save opens the new file only once its whole text is built, so no
-    // file has been touched here.
+    // Save allocates nothing once the new file is open, so no file has
+    // been touched here.
     ReportError("not enough memory");
     return 1;
   }

@@ -1,30 +1,23 @@
-// The new format's layout: a first line per alias, a continuation line for
-// every further member, each ended by CR LF.
-#include "table/alias_table.h"
+// The whole new file in memory.
+#include <algorithm>
 
-namespace {
-
-constexpr std::size_t kNameWidth = 15;
-constexpr std::string_view kContinuation = "                ,";  // 16 blanks
-constexpr std::string_view kLineEnd = "\r\n";
-
-}  // namespace
+#include "newformat/layout.h"
 
 std::string CAliasTable::NewFormatText() const {
   std::string text;
+  text.reserve(NewFormatSize());
+  newformat::LayOut(*this, text);
+  return text;
+}
+
+std::size_t CAliasTable::NewFormatSize() const {
+  using namespace newformat;
+  std::size_t size = 0;
   for (std::size_t alias = 0; alias < m_names.size(); ++alias) {
     const CStringArray& members = *m_memberLists[alias];
-    const std::string name = Quote(m_names[alias]);
-    text += name;
-    if (name.size() < kNameWidth) text.append(kNameWidth - name.size(), ' ');
-    text += ':';
-    text += Quote(members[0]);
-    text += kLineEnd;
-    for (std::size_t m = 1; m < members.size(); ++m) {
-      text += kContinuation;
-      text += Quote(members[m]);
-      text += kLineEnd;
-    }
+    size += std::max(QuotedSize(m_names[alias]), kNameWidth) + 1 + kLineEnd.size();
+    for (std::size_t m = 0; m < members.size(); ++m) size += QuotedSize(members[m]);
+    size += (members.size() - 1) * (kContinuation.size() + kLineEnd.size());
   }
-  return text;
+  return size;
 }

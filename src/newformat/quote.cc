@@ -1,36 +1,28 @@
 // Quote and Escape: how a token is written in the new format.
-#include "common/lead_bytes.h"
-#include "common/mbcs.h"
-#include "table/alias_table.h"
-
-namespace {
-
-constexpr char kBackslash = '\\';
-constexpr char kAtSign = '@';
-constexpr std::string_view kSpecialBytes = "\\ :,\"<>()";
-
-}  // namespace
+#include "newformat/layout.h"
 
 std::string CAliasTable::Quote(std::string_view token) {
-  // A mail address is written as it stands.
-  if (CharFind(token, kAtSign) != std::string_view::npos) return std::string(token);
-  std::string escaped;
-  escaped.reserve(2 * token.size());
-  Escape(escaped, token, kSpecialBytes);
-  return escaped;
+  std::string quoted;
+  quoted.reserve(QuotedSize(token));
+  newformat::QuoteInto(quoted, token);
+  return quoted;
 }
 
 void CAliasTable::Escape(std::string& out, std::string_view text, std::string_view special) {
+  newformat::EscapeInto(out, text, newformat::ByteSet(special));
+}
+
+// Only sizes the output ahead, so that it is built without regrowing.
+std::size_t CAliasTable::QuotedSize(std::string_view token) {
+  if (CharFind(token, newformat::kAtSign) != std::string_view::npos) return token.size();
   const LeadByteSet& leads = LeadBytes();
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char b = text[i];
-    if (leads.Contains(b)) {
-      out += b;
-      // A lone lead byte at the end is copied and ends the form.
-      if (i + 1 < text.size()) out += text[++i];
-    } else {
-      if (special.find(b) != std::string_view::npos) out += kBackslash;
-      out += b;
+  std::size_t size = token.size();
+  for (std::size_t i = 0; i < token.size(); ++i) {
+    if (leads.Contains(token[i])) {
+      ++i;
+    } else if (newformat::kSpecialSet.Contains(token[i])) {
+      ++size;
     }
   }
+  return size;
 }

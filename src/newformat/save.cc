@@ -1,19 +1,59 @@
-// Save: the whole new file is built in memory first, so that running out of
-// memory can never leave an existing file truncated.
+// Save: the new file is laid out straight into a fixed buffer. Nothing is
+// allocated once the file is open, so running out of memory can never leave
+// an existing file truncated.
 #include <cstdio>
 
 #include "driver/report_error.h"
-#include "table/alias_table.h"
+#include "newformat/layout.h"
+
+namespace {
+
+// The output LayOut needs, over an open file; remembers whether a write failed.
+class FileOut {
+ public:
+  explicit FileOut(std::FILE* file) : m_file(file) {}
+
+  void operator+=(char b) {
+    if (m_used == sizeof m_buffer) Flush();
+    m_buffer[m_used++] = b;
+    ++m_size;
+  }
+  void operator+=(std::string_view bytes) {
+    for (const char b : bytes) *this += b;
+  }
+  void append(std::size_t count, char b) {
+    for (; count > 0; --count) *this += b;
+  }
+  std::size_t size() const { return m_size; }
+
+  /// Writes what is buffered; true when every write succeeded.
+  bool Flush() {
+    if (m_used > 0 && std::fwrite(m_buffer, 1, m_used, m_file) != m_used) m_failed = true;
+    m_used = 0;
+    return !m_failed;
+  }
+
+ private:
+  std::FILE* m_file;
+  char m_buffer[16 * 1024];
+  std::size_t m_used = 0;
+  std::size_t m_size = 0;
+  bool m_failed = false;
+};
+
+}  // namespace
 
 int CAliasTable::Save(const char* path) const {
-  const std::string text = NewFormatText();
   std::FILE* file = std::fopen(path, "wb");
   if (file == nullptr) {
     ReportError("Can't open %s", path);
     return 0;
   }
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
-                       std::fflush(file) == 0;
+  // FileOut buffers; a stream buffer as well would only be allocated and copied through.
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  FileOut out(file);
+  newformat::LayOut(*this, out);
+  const bool written = out.Flush();
   const bool closed = std::fclose(file) == 0;
   if (!written || !closed) {
     ReportError("Can't write %s", path);

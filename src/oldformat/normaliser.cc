@@ -17,15 +17,17 @@ bool IsDelimiter(char b) { return b == kComma || b == kColon; }
 }  // namespace
 
 TextNormaliser::TextNormaliser(char* area, std::size_t size, const LeadByteSet& leads)
-    : m_area(area), m_limit(size - 1), m_leads(leads) {}
+    : m_area(area),
+      m_limit(size - 1),
+      m_leads(leads),
+      m_canSkipDropped(!leads.Contains(kBlank) && !leads.Contains(kTab) &&
+                       !leads.Contains(kLineFeed) && !leads.Contains(kNumberSign)) {}
 
 bool TextNormaliser::Feed(std::string_view bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {
-    if (m_comment) {
-      i += SkipComment(bytes.substr(i));
-      if (i == bytes.size()) break;
-    }
+    i += m_comment ? SkipComment(bytes.substr(i)) : SkipDropped(bytes.substr(i));
+    if (i == bytes.size()) break;
     if (!Step(bytes[i])) return false;
     ++i;
   }
@@ -38,6 +40,34 @@ std::size_t TextNormaliser::SkipComment(std::string_view bytes) {
   return lineFeed == nullptr ? bytes.size()
                              : static_cast<std::size_t>(static_cast<const char*>(lineFeed) -
                                                         bytes.data());
+}
+
+// A large old file is mostly comments, blanks and empty lines: pass over what
+// the rules would drop without a trace, without going through every rule.
+// Nothing is stored here, so whether a line feed drops stays the same
+// throughout; a bare line feed must also pass the capacity check, the one
+// that ends a comment need not.
+std::size_t TextNormaliser::SkipDropped(std::string_view bytes) {
+  if (!m_canSkipDropped || m_escape || m_secondByte || bytes.empty()) return 0;
+  const char first = bytes.front();
+  if (first != kBlank && first != kTab && first != kLineFeed && first != kNumberSign) return 0;
+  const bool lineFeedDrops = DropsLineFeed();
+  const bool full = Full();
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const char b = bytes[i];
+    if (b == kBlank || b == kTab || (b == kLineFeed && lineFeedDrops && !full)) {
+      ++i;
+      continue;
+    }
+    if (b != kNumberSign) break;
+    m_comment = true;
+    i += 1 + SkipComment(bytes.substr(i + 1));
+    if (i == bytes.size() || !lineFeedDrops) break;
+    m_comment = false;
+    ++i;
+  }
+  return i;
 }
 
 // One byte through the rules, first match wins; the order is the format.

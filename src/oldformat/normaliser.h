@@ -30,10 +30,12 @@ class TextNormaliser {
   bool Full() const { return m_count >= m_limit; }
   bool DropsLineFeed() const;
   std::size_t SkipComment(std::string_view bytes);
+  std::size_t SkipDropped(std::string_view bytes);
 
   char* m_area;
   std::size_t m_limit;
   const LeadByteSet& m_leads;
+  const bool m_canSkipDropped;
   std::size_t m_count = 0;
   bool m_comment = false;
   bool m_escape = false;

@@ -12,13 +12,14 @@
 
 namespace {
 
-constexpr std::size_t kBlockSize = 64 * 1024;
-
 // fopen succeeds on a directory on POSIX; reading it would then fail.
 std::FILE* OpenOldFile(const char* path) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return nullptr;
-  return std::fopen(path, "rb");
+  std::FILE* file = std::fopen(path, "rb");
+  // Blocks are read whole into our own buffer: a stream buffer would only be copied through.
+  if (file != nullptr) std::setvbuf(file, nullptr, _IONBF, 0);
+  return file;
 }
 
 }  // namespace
@@ -31,7 +32,7 @@ int CAliasTable::ReadText(const char* path) {
   }
   TextNormaliser normaliser(m_text, kTextSize, LeadBytes());
   TextModeInput input(normaliser);
-  std::array<char, kBlockSize> block;
+  std::array<char, kReadBlockSize> block;
   bool fits = true;
   while (fits && !input.Ended()) {
     const std::size_t got = std::fread(block.data(), 1, block.size(), file);

@@ -54,5 +54,8 @@ bool NormaliseOldFile(std::string_view oldFile, char* area, std::size_t size,
                       const LeadByteSet& leads) {
   TextNormaliser normaliser(area, size, leads);
   TextModeInput input(normaliser);
-  return input.Feed(oldFile) && input.Finish();
+  for (std::size_t at = 0; at < oldFile.size() && !input.Ended(); at += kReadBlockSize) {
+    if (!input.Feed(oldFile.substr(at, kReadBlockSize))) return false;
+  }
+  return input.Finish();
 }

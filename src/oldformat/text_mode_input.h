@@ -3,9 +3,13 @@
 // carriage return stays, and the first 0x1A ends the input.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "oldformat/normaliser.h"
+
+/// Bytes read from the old file at a time.
+constexpr std::size_t kReadBlockSize = 64 * 1024;
 
 class TextModeInput {
  public:
@@ -28,6 +32,7 @@ class TextModeInput {
   bool m_ended = false;
 };
 
-/// Normalises a whole old file held in memory into area[0..size).
+/// Normalises a whole old file held in memory into area[0..size), passing it
+/// on in blocks as a file is read.
 bool NormaliseOldFile(std::string_view oldFile, char* area, std::size_t size,
                       const LeadByteSet& leads);

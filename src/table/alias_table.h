@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-using CStringArray = std::vector<std::string>;
+#include "table/string_array.h"
 
 class CAliasTable {
  public:
@@ -63,6 +63,9 @@ class CAliasTable {
 
  private:
   int ParseText(const char* path);
+  std::size_t NewFormatSize() const;
+  static void AppendQuoted(std::string& out, std::string_view token);
+  static std::size_t QuotedSize(std::string_view token);
 
   char m_text[kTextSize];
   std::vector<std::unique_ptr<CStringArray>> m_memberLists;

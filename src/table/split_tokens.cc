@@ -10,7 +10,7 @@ int SplitTokens(CStringArray& tokens, std::string_view text, std::string_view de
   for (;;) {
     const std::size_t length = CharSpanNotIn(rest, delimiters);
     if (length == 0 || (length == 1 && LeadBytes().Contains(rest[0]))) break;
-    tokens.emplace_back(rest.substr(0, length));
+    tokens.push_back(rest.substr(0, length));
     if (length == rest.size()) break;
     rest.remove_prefix(length + 1);
     rest.remove_prefix(CharSpanIn(rest, delimiters));

@@ -18,7 +18,10 @@ std::string Describe(const CAliasTable& table) {
     if (i >= table.MemberListCount()) break;
     out += ':';
     const CStringArray& members = table.Members(i);
-    for (std::size_t m = 0; m < members.size(); ++m) out += (m > 0 ? "," : "") + members[m];
+    for (std::size_t m = 0; m < members.size(); ++m) {
+      if (m > 0) out += ',';
+      out += members[m];
+    }
   }
   return out;
 }
