@@ -38,7 +38,7 @@ for target in "${targets[@]}"; do
   [[ -d "$here/corpus/$target" ]] && kept=("$here/corpus/$target")
   # Tokens need no length to break their rules; short inputs run faster.
   limits=()
-  [[ "$target" != pipeline ]] && limits=(-max_len=1024)
+  if [[ "$target" != pipeline ]]; then limits=(-max_len=1024); fi
   echo "== fuzz_$target for ${seconds}s"
   "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 "${limits[@]}" \
     -print_final_stats=1 -artifact_prefix="$build/fuzz-findings/$target-" \
