@@ -12,10 +12,8 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <random>
@@ -24,20 +22,12 @@
 
 #include "common/lead_bytes.h"
 #include "driver/convert_bytes.h"
+#include "support/file_bytes.h"
 #include "table/alias_table.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 struct Outcome {
   int status = -1;  // the exit status, or 128 + the signal

@@ -85,4 +85,20 @@ inline bool Unescape(std::string_view escaped, std::string_view special, const L
   return true;
 }
 
+/// The bytes that the writer escapes.
+constexpr std::string_view kWriterSpecial = "\\ :,\"<>()";
+
+/// Checks a token as the writer must give it: unchanged when it holds an at
+/// sign, else escaped, which is read back to the token.
+inline void CheckWrittenToken(std::string_view written, std::string_view token,
+                              const LeadByteSet& leads) {
+  if (HoldsOneByteChar(token, '@', leads)) {
+    FUZZ_CHECK(written == token);
+    return;
+  }
+  std::string read;
+  FUZZ_CHECK(Unescape(written, kWriterSpecial, leads, read));
+  FUZZ_CHECK(read == token);
+}
+
 }  // namespace fuzz

@@ -19,7 +19,6 @@
 namespace {
 
 constexpr std::size_t kNameWidth = 15;
-constexpr std::string_view kWriterSpecial = "\\ :,\"<>()";
 constexpr std::string_view kPath = "old.txt";
 
 struct Normalised {
@@ -52,22 +51,9 @@ Normalised Normalise(std::string_view oldFile, std::size_t size, std::size_t chu
   return result;
 }
 
-// The token as the writer must give it: unchanged when it holds an at sign,
-// else escaped; checked by reading the written form back.
-void CheckWrittenToken(std::string_view written, const std::string& token,
-                       const LeadByteSet& leads) {
-  if (fuzz::HoldsOneByteChar(token, '@', leads)) {
-    FUZZ_CHECK(written == token);
-    return;
-  }
-  std::string read;
-  FUZZ_CHECK(fuzz::Unescape(written, kWriterSpecial, leads, read));
-  FUZZ_CHECK(read == token);
-}
-
 std::size_t WrittenLength(const std::string& token, const LeadByteSet& leads) {
   if (fuzz::HoldsOneByteChar(token, '@', leads)) return token.size();
-  return token.size() + fuzz::CountOneByteCharsIn(token, kWriterSpecial, leads);
+  return token.size() + fuzz::CountOneByteCharsIn(token, fuzz::kWriterSpecial, leads);
 }
 
 void CheckToken(const std::string& token, const LeadByteSet& leads) {
@@ -104,15 +90,15 @@ void CheckNewFile(const CAliasTable& table, std::string_view newFile, const Lead
     const std::size_t nameLength = WrittenLength(name, leads);
     const std::size_t colon = std::max(nameLength, kNameWidth);
     FUZZ_CHECK(first.size() > colon && first[colon] == ':');
-    CheckWrittenToken(first.substr(0, nameLength), name, leads);
+    fuzz::CheckWrittenToken(first.substr(0, nameLength), name, leads);
     FUZZ_CHECK(first.substr(nameLength, colon - nameLength).find_first_not_of(' ') ==
                std::string_view::npos);
-    CheckWrittenToken(first.substr(colon + 1), members[0], leads);
+    fuzz::CheckWrittenToken(first.substr(colon + 1), members[0], leads);
     for (std::size_t m = 1; m < members.size(); ++m) {
       FUZZ_CHECK(next < lines.size());
       const std::string_view line = lines[next++];
       FUZZ_CHECK(line.substr(0, 17) == "                ,");
-      CheckWrittenToken(line.substr(17), members[m], leads);
+      fuzz::CheckWrittenToken(line.substr(17), members[m], leads);
     }
   }
   FUZZ_CHECK(next == lines.size());

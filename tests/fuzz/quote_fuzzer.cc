@@ -12,19 +12,6 @@
 
 namespace {
 
-constexpr std::string_view kWriterSpecial = "\\ :,\"<>()";
-
-void CheckQuote(std::string_view token, const LeadByteSet& leads) {
-  const std::string written = CAliasTable::Quote(token);
-  if (fuzz::HoldsOneByteChar(token, '@', leads)) {
-    FUZZ_CHECK(written == token);
-    return;
-  }
-  std::string read;
-  FUZZ_CHECK(fuzz::Unescape(written, kWriterSpecial, leads, read));
-  FUZZ_CHECK(read == token);
-}
-
 void CheckEscape(std::string_view text, std::string_view special, const LeadByteSet& leads) {
   const std::string before = "kept";
   std::string out = before;
@@ -46,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SetLeadBytes(leads);
   const std::size_t specialCount = data[1] % 8;
   if (specialCount == 0 || rest.size() < specialCount) {
-    CheckQuote(rest, leads);
+    fuzz::CheckWrittenToken(CAliasTable::Quote(rest), rest, leads);
     return 0;
   }
   // The backslash belongs to every set, or the escaped form could not be read back.
