@@ -1,6 +1,7 @@
 #include "driver/run.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <new>
 
@@ -37,6 +38,14 @@ int Convert(const char* oldPath, const char* newPath) {
 }
 
 }  // namespace
+
+// Throwing std::bad_alloc needs memory as well (even a nothrow new throws
+// inside the runtime): when that is gone too the runtime aborts, so a
+// shortage ends the run here, before anything is thrown.
+void ExitOutOfMemory() {
+  ReportError("not enough memory");
+  std::exit(1);
+}
 
 int RunAliasConv(int argc, const char* const* argv) {
   if (argc != 3) {
