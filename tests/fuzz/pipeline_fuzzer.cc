@@ -14,6 +14,7 @@
 #include "driver/convert_bytes.h"
 #include "fuzz_check.h"
 #include "oldformat/text_mode_input.h"
+#include "reference_normaliser.h"
 #include "table/alias_table.h"
 
 namespace {
@@ -159,6 +160,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(inBlocks.text == whole.text);
   const Normalised small = Normalise(oldFile, chunk, chunk, leads);
   if (small.fits) FUZZ_CHECK(whole.fits && small.text == whole.text);
+  // The same text as the plain reading of the rules, at both area sizes.
+  const fuzz::ReferenceText reference =
+      fuzz::ReferenceNormalise(oldFile, CAliasTable::kTextSize, leads);
+  FUZZ_CHECK(reference.fits == whole.fits && reference.text == whole.text);
+  const fuzz::ReferenceText smallReference = fuzz::ReferenceNormalise(oldFile, chunk, leads);
+  FUZZ_CHECK(smallReference.fits == small.fits && smallReference.text == small.text);
 
   auto table = std::make_unique<CAliasTable>();
   std::string newFile;
