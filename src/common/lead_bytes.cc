@@ -6,8 +6,6 @@
 
 namespace {
 
-LeadByteSet g_leadBytes;
-
 struct CharsetName {
   const char* name;
   unsigned codePage;
@@ -64,8 +62,6 @@ unsigned CodePageForCharset(std::string_view charset) {
   return 0;
 }
 
-const LeadByteSet& LeadBytes() { return g_leadBytes; }
-
-void SetLeadBytes(const LeadByteSet& set) { g_leadBytes = set; }
+void SetLeadBytes(const LeadByteSet& set) { detail::activeLeadBytes = set; }
 
 void InitLeadBytesFromSystem() { SetLeadBytes(LeadBytesForCodePage(SystemCodePage())); }

@@ -39,8 +39,12 @@ unsigned CodePageForCharset(std::string_view charset);
 /// The system's ANSI code page as the platform reports it (0 when it has none).
 unsigned SystemCodePage();
 
+namespace detail {
+inline LeadByteSet activeLeadBytes;
+}  // namespace detail
+
 /// The set in force for the run.
-const LeadByteSet& LeadBytes();
+inline const LeadByteSet& LeadBytes() { return detail::activeLeadBytes; }
 
 /// Fixes the set in force; called once at start-up (and by tests).
 void SetLeadBytes(const LeadByteSet& set);

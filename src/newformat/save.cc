@@ -1,7 +1,9 @@
 // Save: the new file is laid out straight into a fixed buffer. Nothing is
 // allocated once the file is open, so running out of memory can never leave
 // an existing file truncated.
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "driver/report_error.h"
 #include "newformat/layout.h"
@@ -19,7 +21,14 @@ class FileOut {
     ++m_size;
   }
   void operator+=(std::string_view bytes) {
-    for (const char b : bytes) *this += b;
+    while (!bytes.empty()) {
+      if (m_used == sizeof m_buffer) Flush();
+      const std::size_t part = std::min(bytes.size(), sizeof m_buffer - m_used);
+      std::memcpy(m_buffer + m_used, bytes.data(), part);
+      m_used += part;
+      m_size += part;
+      bytes.remove_prefix(part);
+    }
   }
   void append(std::size_t count, char b) {
     for (; count > 0; --count) *this += b;

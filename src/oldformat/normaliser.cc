@@ -14,6 +14,9 @@ constexpr char kBackslash = '\\';
 
 bool IsDelimiter(char b) { return b == kComma || b == kColon; }
 
+// The bytes a run of dropped input can begin with.
+bool MayBeDropped(char b) { return b == kBlank || b == kTab || b == kLineFeed || b == kNumberSign; }
+
 }  // namespace
 
 TextNormaliser::TextNormaliser(char* area, std::size_t size, const LeadByteSet& leads)
@@ -26,8 +29,10 @@ TextNormaliser::TextNormaliser(char* area, std::size_t size, const LeadByteSet& 
 bool TextNormaliser::Feed(std::string_view bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {
-    i += m_comment ? SkipComment(bytes.substr(i)) : SkipDropped(bytes.substr(i));
-    if (i == bytes.size()) break;
+    if (m_comment || MayBeDropped(bytes[i])) {
+      i += m_comment ? SkipComment(bytes.substr(i)) : SkipDropped(bytes.substr(i));
+      if (i == bytes.size()) break;
+    }
     if (!Step(bytes[i])) return false;
     ++i;
   }
@@ -49,8 +54,7 @@ std::size_t TextNormaliser::SkipComment(std::string_view bytes) {
 // that ends a comment need not.
 std::size_t TextNormaliser::SkipDropped(std::string_view bytes) {
   if (!m_canSkipDropped || m_escape || m_secondByte || bytes.empty()) return 0;
-  const char first = bytes.front();
-  if (first != kBlank && first != kTab && first != kLineFeed && first != kNumberSign) return 0;
+  if (!MayBeDropped(bytes.front())) return 0;
   const bool lineFeedDrops = DropsLineFeed();
   const bool full = Full();
   std::size_t i = 0;

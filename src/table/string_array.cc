@@ -46,7 +46,12 @@ void CStringArray::Reserve(std::size_t elements, std::size_t bytes) {
 }
 
 void CStringArray::push_back(std::string_view s) {
-  Reserve(m_count + std::size_t{1}, s.size());
+  // Within the offsets' room the store grows as any string does.
+  if (m_count < m_endsRoom) {
+    CheckFits(ByteCount() + s.size());
+  } else {
+    Reserve(m_count + std::size_t{1}, s.size());
+  }
   m_store += s;
   SetEnd(m_count, ByteCount());
   ++m_count;
