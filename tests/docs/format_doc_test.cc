@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/file_bytes.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -30,12 +32,6 @@ struct Example {
   std::string file;                  // NAME/FILE as the marker gives it
   std::optional<std::string> shown;  // the block's lines; none when no block follows
 };
-
-std::optional<std::string> ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -84,7 +80,7 @@ std::string WithCrLf(const std::string& text) {
 }
 
 TEST(FormatGuide, EveryExampleIsTheCaseFileItNames) {
-  const std::optional<std::string> guide = ReadFile(ALIASCONV_FORMAT_GUIDE);
+  const std::optional<std::string> guide = ReadFileIfPresent(ALIASCONV_FORMAT_GUIDE);
   ASSERT_TRUE(guide) << "cannot read " << ALIASCONV_FORMAT_GUIDE;
   const std::vector<Example> examples = Examples(*guide);
   ASSERT_FALSE(examples.empty()) << "no <!-- case: NAME/FILE --> marker in the guide";
@@ -95,7 +91,7 @@ TEST(FormatGuide, EveryExampleIsTheCaseFileItNames) {
         << "a marker reads <!-- case: NAME/FILE -->";
     ASSERT_TRUE(example.shown) << "no closed fenced block right after the marker";
     const fs::path path = fs::path(ALIASCONV_CASES_DIR) / example.file;
-    const std::optional<std::string> actual = ReadFile(path);
+    const std::optional<std::string> actual = ReadFileIfPresent(path);
     ASSERT_TRUE(actual) << "no case file " << path;
     const bool newFormat = path.filename() == "expected.new";
     EXPECT_EQ(newFormat ? WithCrLf(*example.shown) : *example.shown, *actual) << example.file;

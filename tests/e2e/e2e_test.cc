@@ -48,6 +48,8 @@
 #include <string>
 #include <vector>
 
+#include "support/file_bytes.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -62,12 +64,6 @@ struct CaseRun {
 };
 
 void PrintTo(const CaseRun& run, std::ostream* out) { *out << run.name << " under " << run.locale; }
-
-std::optional<std::string> ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -89,7 +85,7 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 }
 
 std::vector<std::string> Arguments(const fs::path& caseDir) {
-  const std::optional<std::string> args = ReadFile(caseDir / "args");
+  const std::optional<std::string> args = ReadFileIfPresent(caseDir / "args");
   if (!args) return {"old.txt", "new.txt"};
   return Lines(*args);
 }
@@ -122,10 +118,10 @@ bool IsBuiltInLocale(const std::string& locale) {
 std::optional<std::string> Expected(const fs::path& caseDir, const CaseRun& run,
                                     const std::string& what) {
   const std::string name = "expected." + what;
-  if (std::optional<std::string> forLocale = ReadFile(caseDir / (name + '.' + run.locale))) {
+  if (std::optional<std::string> forLocale = ReadFileIfPresent(caseDir / (name + '.' + run.locale))) {
     return forLocale;
   }
-  return ReadFile(caseDir / name);
+  return ReadFileIfPresent(caseDir / name);
 }
 
 std::vector<CaseRun> CaseRuns() {
@@ -133,7 +129,7 @@ std::vector<CaseRun> CaseRuns() {
   for (const fs::directory_entry& entry : fs::directory_iterator(ALIASCONV_CASES_DIR)) {
     if (!entry.is_directory()) continue;
     const std::string name = entry.path().filename().string();
-    const std::optional<std::string> locales = ReadFile(entry.path() / "locale");
+    const std::optional<std::string> locales = ReadFileIfPresent(entry.path() / "locale");
     if (!locales) {
       runs.push_back({name, kDefaultLocale, false, false});
       continue;
@@ -166,7 +162,7 @@ TEST_P(EndToEnd, Case) {
   const CaseRun& run = GetParam();
   const fs::path caseDir = fs::path(ALIASCONV_CASES_DIR) / run.name;
   if (ForWindows()) {
-    if (const std::optional<std::string> why = ReadFile(caseDir / "posix-only")) {
+    if (const std::optional<std::string> why = ReadFileIfPresent(caseDir / "posix-only")) {
       GTEST_SKIP() << "POSIX only: " << *why;
     }
     if (run.posixOnly) GTEST_SKIP() << "POSIX only under " << run.locale;
@@ -200,25 +196,25 @@ TEST_P(EndToEnd, Case) {
 
   const std::string status = Expected(caseDir, run, "status").value_or("0");
   EXPECT_EQ(WEXITSTATUS(raw), std::stoi(status)) << command;
-  EXPECT_EQ(ReadFile(work / "stdout.out").value_or("?"), "");
+  EXPECT_EQ(ReadFileIfPresent(work / "stdout.out").value_or("?"), "");
   std::string stderrText =
       ReplaceAll(Expected(caseDir, run, "stderr").value_or(""), "{prog}", ProgramName());
   if (ForWindows()) stderrText = ReplaceAll(stderrText, "\n", "\r\n");
-  EXPECT_EQ(ReadFile(work / "stderr.out"), stderrText);
+  EXPECT_EQ(ReadFileIfPresent(work / "stderr.out"), stderrText);
 
   const std::optional<std::string> expectedNew = Expected(caseDir, run, "new");
-  EXPECT_EQ(ReadFile(work / "new.txt"),
-            expectedNew ? expectedNew : ReadFile(caseDir / "new.before"))
+  EXPECT_EQ(ReadFileIfPresent(work / "new.txt"),
+            expectedNew ? expectedNew : ReadFileIfPresent(caseDir / "new.before"))
       << "new.txt";
   const std::optional<std::string> expectedOld = Expected(caseDir, run, "old");
-  EXPECT_EQ(ReadFile(work / "old.txt"), expectedOld ? expectedOld : ReadFile(caseDir / "old"))
+  EXPECT_EQ(ReadFileIfPresent(work / "old.txt"), expectedOld ? expectedOld : ReadFileIfPresent(caseDir / "old"))
       << "old.txt";
 
   if (const char* other = std::getenv("ALIASCONV_SAME_AS")) {
     const fs::path there = fs::path(other) / run.name / run.locale;
     ASSERT_TRUE(fs::is_directory(there)) << there << " is missing: run that table first";
     for (const char* file : {"new.txt", "old.txt"}) {
-      EXPECT_EQ(ReadFile(work / file), ReadFile(there / file)) << file << " differs from " << there;
+      EXPECT_EQ(ReadFileIfPresent(work / file), ReadFileIfPresent(there / file)) << file << " differs from " << there;
     }
   }
 }
