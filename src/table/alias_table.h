@@ -64,7 +64,6 @@ class CAliasTable {
  private:
   int ParseText(const char* path);
   std::size_t NewFormatSize() const;
-  static void AppendQuoted(std::string& out, std::string_view token);
   static std::size_t QuotedSize(std::string_view token);
 
   char m_text[kTextSize];
