@@ -63,7 +63,7 @@ void QuoteInto(Out& out, std::string_view token) {
 template <class Out>
 void LayOut(const CAliasTable& table, Out& out) {
   for (std::size_t alias = 0; alias < table.Names().size(); ++alias) {
-    const CStringArray& members = table.Members(alias);
+    const CStringArraySlice members = table.Members(alias);
     const std::size_t nameStart = out.size();
     QuoteInto(out, table.Names()[alias]);
     const std::size_t nameSize = out.size() - nameStart;

@@ -9,7 +9,9 @@
 
 void CAliasTable::RemoveAll() {
   m_names.clear();
-  m_memberLists.clear();
+  m_members.clear();
+  m_memberLists.reset();
+  m_memberListCount = 0;
 }
 
 int CAliasTable::Load(const char* path) {
@@ -31,12 +33,13 @@ std::string_view CAliasTable::NormalisedText() const {
 // Lines are cut in place; a zero byte ends the text, also inside a line, so
 // nothing past the normalised text is ever read.
 int CAliasTable::ParseText(const char* path) {
-  // Every line is at most one alias: room for all of them at once, so that
-  // the arrays do not regrow while thousands of aliases come in.
+  // Every line is at most one alias, and every member takes a byte and a
+  // delimiter: room for all of them at once, so that the arrays do not
+  // regrow while thousands of aliases come in.
   const std::string_view all = NormalisedText();
-  const auto lines = static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n'));
-  m_names.reserve(lines);
-  m_memberLists.reserve(lines);
+  const auto lines = static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')) + 1;
+  m_names.reserve(lines, all.size());
+  m_members.reserve(all.size() / 2 + 1, all.size());
   CStringArray tokens;
   char* line = m_text;
   while (line != nullptr && *line != '\0') {
@@ -58,13 +61,15 @@ int CAliasTable::ParseText(const char* path) {
       return 0;
     }
     m_names.push_back(tokens[0]);
-    std::unique_ptr<CStringArray> members(new (std::nothrow) CStringArray);
-    if (!members) {
-      ReportError("not enough memory");
-      return 0;
+    if (!m_memberLists) {
+      m_memberLists.reset(new (std::nothrow) std::uint32_t[lines]);
+      if (!m_memberLists) {
+        ReportError("not enough memory");
+        return 0;
+      }
     }
-    members->AppendFrom(tokens, 1);
-    m_memberLists.push_back(std::move(members));
+    m_members.AppendFrom(tokens, 1);
+    m_memberLists[m_memberListCount++] = static_cast<std::uint32_t>(m_members.size());
     line = next;
   }
   return 1;

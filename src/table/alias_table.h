@@ -2,10 +2,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "table/string_array.h"
 
@@ -55,8 +55,11 @@ class CAliasTable {
   static void Escape(std::string& out, std::string_view text, std::string_view special);
 
   const CStringArray& Names() const { return m_names; }
-  const CStringArray& Members(std::size_t alias) const { return *m_memberLists[alias]; }
-  std::size_t MemberListCount() const { return m_memberLists.size(); }
+  CStringArraySlice Members(std::size_t alias) const {
+    const std::size_t first = alias == 0 ? 0 : m_memberLists[alias - 1];
+    return m_members.Slice(first, m_memberLists[alias] - first);
+  }
+  std::size_t MemberListCount() const { return m_memberListCount; }
 
   /// The normalised text as ReadText left it, up to its terminating zero.
   std::string_view NormalisedText() const;
@@ -67,6 +70,12 @@ class CAliasTable {
   static std::size_t QuotedSize(std::string_view token);
 
   char m_text[kTextSize];
-  std::vector<std::unique_ptr<CStringArray>> m_memberLists;
   CStringArray m_names;
+  // Every alias's members end to end: thousands of small aliases then cost
+  // a few blocks of memory, not one each.
+  CStringArray m_members;
+  // Member list i is m_members from where list i - 1 ends to m_memberLists[i].
+  // Room for every line's list is made when the first list is created.
+  std::unique_ptr<std::uint32_t[]> m_memberLists;
+  std::size_t m_memberListCount = 0;
 };

@@ -9,10 +9,12 @@
 #include <string_view>
 #include <vector>
 
-/// Strings are kept in one buffer: a table of end offsets, then the bytes of
-/// every string end to end. Appending never allocates per element, and a list
-/// of a few short members fits the object itself, with no allocation at all.
-/// Element views stay valid until the array is next changed.
+class CStringArraySlice;
+
+/// The bytes of every string sit end to end in one buffer, with a table of
+/// where each ends: appending never allocates per element, and a whole
+/// table's worth of strings costs two blocks of memory. Element views stay
+/// valid until the array is next changed.
 class CStringArray {
  public:
   class const_iterator {
@@ -45,23 +47,26 @@ class CStringArray {
   CStringArray() = default;
   CStringArray(std::initializer_list<std::string_view> strings);
 
-  std::size_t size() const { return m_count; }
-  bool empty() const { return m_count == 0; }
+  std::size_t size() const { return m_ends.size(); }
+  bool empty() const { return m_ends.empty(); }
   std::string_view operator[](std::size_t i) const {
-    const std::size_t begin = i == 0 ? 0 : End(i - 1);
-    return {m_store.data() + BytesStart() + begin, End(i) - begin};
+    const std::size_t begin = i == 0 ? 0 : m_ends[i - 1];
+    return {m_bytes.data() + begin, m_ends[i] - begin};
   }
   const_iterator begin() const { return {this, 0}; }
   const_iterator end() const { return {this, size()}; }
 
+  /// Elements first to first + count - 1, as a view of this array.
+  CStringArraySlice Slice(std::size_t first, std::size_t count) const;
+
   /// Appends a copy of s.
   void push_back(std::string_view s);
 
-  /// Appends copies of other's elements from first on, growing once.
+  /// Appends copies of other's elements from first on.
   void AppendFrom(const CStringArray& other, std::size_t first);
 
-  /// Makes room for the offsets of `elements` strings in all.
-  void reserve(std::size_t elements) { Reserve(elements, 0); }
+  /// Makes room for `elements` strings of `bytes` bytes in all.
+  void reserve(std::size_t elements, std::size_t bytes);
 
   /// Removes every element; the room stays for reuse.
   void clear();
@@ -69,15 +74,30 @@ class CStringArray {
   bool operator==(const CStringArray& other) const;
 
  private:
-  using Offset = std::uint32_t;
-
-  std::size_t BytesStart() const { return m_endsRoom * sizeof(Offset); }
-  std::size_t End(std::size_t i) const;
-  void SetEnd(std::size_t i, std::size_t end);
-  std::size_t ByteCount() const { return m_store.size() - BytesStart(); }
-  void Reserve(std::size_t elements, std::size_t bytes);
-
-  std::string m_store;
-  Offset m_count = 0;
-  Offset m_endsRoom = 0;
+  std::string m_bytes;
+  // 32-bit ends keep the table small; the check on append keeps them exact.
+  std::vector<std::uint32_t> m_ends;
 };
+
+/// A run of consecutive elements of a CStringArray, valid while the array
+/// is not changed.
+class CStringArraySlice {
+ public:
+  CStringArraySlice(const CStringArray& array, std::size_t first, std::size_t count)
+      : m_array(&array), m_first(first), m_count(count) {}
+
+  std::size_t size() const { return m_count; }
+  bool empty() const { return m_count == 0; }
+  std::string_view operator[](std::size_t i) const { return (*m_array)[m_first + i]; }
+  CStringArray::const_iterator begin() const { return {m_array, m_first}; }
+  CStringArray::const_iterator end() const { return {m_array, m_first + m_count}; }
+
+ private:
+  const CStringArray* m_array;
+  std::size_t m_first;
+  std::size_t m_count;
+};
+
+inline CStringArraySlice CStringArray::Slice(std::size_t first, std::size_t count) const {
+  return {*this, first, count};
+}

@@ -85,7 +85,7 @@ void CheckNewFile(const CAliasTable& table, std::string_view newFile, const Lead
   std::size_t next = 0;
   for (std::size_t alias = 0; alias < table.Names().size(); ++alias) {
     const std::string_view name = table.Names()[alias];
-    const CStringArray& members = table.Members(alias);
+    const CStringArraySlice members = table.Members(alias);
     FUZZ_CHECK(next < lines.size());
     const std::string_view first = lines[next++];
     const std::size_t nameLength = WrittenLength(name, leads);

@@ -17,7 +17,7 @@ std::string Describe(const CAliasTable& table) {
     out += table.Names()[i];
     if (i >= table.MemberListCount()) break;
     out += ':';
-    const CStringArray& members = table.Members(i);
+    const CStringArraySlice members = table.Members(i);
     for (std::size_t m = 0; m < members.size(); ++m) {
       if (m > 0) out += ',';
       out += members[m];

@@ -15,8 +15,8 @@ std::vector<std::string> Strings(const CStringArray& array) {
   return out;
 }
 
-// The offset table grows in front of the bytes: every element must survive
-// each move, whatever its length or bytes.
+// Bytes and ends grow apart: every element must survive each move, whatever
+// its length or bytes.
 TEST(CStringArray, KeepsEveryElementThroughGrowth) {
   const std::vector<std::string> elements = {"a",  "",  std::string(40, 'x'), "b\0c"s, "\xff",
                                              "dd", "e", std::string(300, 'y'), "",     "f"};
@@ -48,6 +48,28 @@ TEST(CStringArray, AppendFromCopiesTheTail) {
     CStringArray to = {"kept"};
     to.AppendFrom(from, c.first);
     EXPECT_EQ(Strings(to), c.result) << c.first;
+  }
+}
+
+TEST(CStringArray, SliceViewsARun) {
+  const CStringArray array = {"a", "bb", "", "ccc", "d"};
+  const struct {
+    std::size_t first, count;
+    std::vector<std::string> elements;
+  } cases[] = {
+      {0, 5, {"a", "bb", "", "ccc", "d"}},
+      {1, 3, {"bb", "", "ccc"}},
+      {4, 1, {"d"}},
+      {2, 0, {}},
+  };
+  for (const auto& c : cases) {
+    const CStringArraySlice slice = array.Slice(c.first, c.count);
+    std::vector<std::string> byIndex, byIteration;
+    for (std::size_t i = 0; i < slice.size(); ++i) byIndex.emplace_back(slice[i]);
+    for (const std::string_view s : slice) byIteration.emplace_back(s);
+    EXPECT_EQ(byIndex, c.elements) << c.first;
+    EXPECT_EQ(byIteration, c.elements) << c.first;
+    EXPECT_EQ(slice.empty(), c.count == 0);
   }
 }
 
