@@ -18,26 +18,38 @@ class FileOut {
   void operator+=(char b) {
     if (m_used == sizeof m_buffer) Flush();
     m_buffer[m_used++] = b;
-    ++m_size;
   }
   void operator+=(std::string_view bytes) {
+    // Most pieces are a few bytes that fit: one copy of a size the caller
+    // often knows.
+    if (bytes.size() <= sizeof m_buffer - m_used) {
+      std::memcpy(m_buffer + m_used, bytes.data(), bytes.size());
+      m_used += bytes.size();
+      return;
+    }
     while (!bytes.empty()) {
       if (m_used == sizeof m_buffer) Flush();
       const std::size_t part = std::min(bytes.size(), sizeof m_buffer - m_used);
       std::memcpy(m_buffer + m_used, bytes.data(), part);
       m_used += part;
-      m_size += part;
       bytes.remove_prefix(part);
     }
   }
   void append(std::size_t count, char b) {
-    for (; count > 0; --count) *this += b;
+    while (count > 0) {
+      if (m_used == sizeof m_buffer) Flush();
+      const std::size_t part = std::min(count, sizeof m_buffer - m_used);
+      std::memset(m_buffer + m_used, b, part);
+      m_used += part;
+      count -= part;
+    }
   }
-  std::size_t size() const { return m_size; }
+  std::size_t size() const { return m_flushed + m_used; }
 
   /// Writes what is buffered; true when every write succeeded.
   bool Flush() {
     if (m_used > 0 && std::fwrite(m_buffer, 1, m_used, m_file) != m_used) m_failed = true;
+    m_flushed += m_used;
     m_used = 0;
     return !m_failed;
   }
@@ -46,7 +58,7 @@ class FileOut {
   std::FILE* m_file;
   char m_buffer[16 * 1024];
   std::size_t m_used = 0;
-  std::size_t m_size = 0;
+  std::size_t m_flushed = 0;
   bool m_failed = false;
 };
 
