@@ -96,6 +96,27 @@ TEST(Load, EmptiesTheTableFirstEvenWhenReadingFails) {
   EXPECT_EQ(table.MemberListCount(), 0u);
 }
 
+// Room for the member lists is sized from the file being loaded: a second
+// load into the same table, with more or fewer lines, holds its own aliases.
+TEST(Load, ReloadHoldsOnlyTheNewFile) {
+  const struct {
+    std::string first, second, table;
+  } cases[] = {
+      {"a:b\n", "c:d,e\nf:g\nh:i\n", "c:d,e|f:g|h:i"},
+      {"a:b\nc:d\ne:f,g\n", "h:i,j\n", "h:i,j"},
+      {"a:b\n", "c:\n", ""},
+  };
+  for (const auto& c : cases) {
+    CAliasTable table;
+    ASSERT_EQ(table.LoadBytes(c.first, "old.txt"), 1) << c.first;
+    testing::internal::CaptureStderr();
+    table.LoadBytes(c.second, "old.txt");
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Describe(table), c.table) << c.second;
+    EXPECT_EQ(table.MemberListCount(), table.Names().size());
+  }
+}
+
 TEST(Load, LongestLineIsAccepted) {
   std::string oldFile = "n:" + std::string(31996, 'm') + "\n";
   CAliasTable table;
