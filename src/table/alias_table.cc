@@ -61,6 +61,8 @@ int CAliasTable::ParseText(const char* path) {
       return 0;
     }
     m_names.push_back(tokens[0]);
+    // Creating the first member list makes room for every line's; it is the
+    // one allocation whose failure Load reports in words.
     if (!m_memberLists) {
       m_memberLists.reset(new (std::nothrow) std::uint32_t[lines]);
       if (!m_memberLists) {
